@@ -37,8 +37,8 @@ struct SendContext {
     std::string changedSinceText; // the date picker's text in single quotes: '01/03/2026'
     std::string defaultPriceLevel;
     std::string v8PriceLevel;
-    std::string flagCode;         // Register.ini [SCALE] FLAG_CODE
-    DateTime clock;               // the export's today and now, taken once
+    std::string flagCode; // Register.ini [SCALE] FLAG_CODE
+    DateTime clock;       // the export's today and now, taken once
 };
 
 } // namespace pondus
