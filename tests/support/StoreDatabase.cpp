@@ -9,6 +9,18 @@
 #include <stdexcept>
 #include <vector>
 
+#ifdef __SANITIZE_ADDRESS__
+// The Firebird client and engine keep process-wide state (character set
+// converters, ICU tables, big-number constants) that they never free.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfbclient.so\n"
+           "leak:libEngine12.so\n"
+           "leak:libicuuc.so\n"
+           "leak:libicui18n.so\n"
+           "leak:libtommath.so\n";
+}
+#endif
+
 namespace pondus::test {
 
 namespace fs = std::filesystem;
