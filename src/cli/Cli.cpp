@@ -22,11 +22,21 @@ using Command = std::function<int(Context&, const std::vector<std::string>&)>;
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table = {
         {"config", runConfig},
+        {"convert", runConvertCommand},
+        {"send", runSendCommand},
     };
     return table;
 }
 
 } // namespace
+
+std::unique_ptr<InstanceLock> takeInstanceLock(Context& context) {
+    std::unique_ptr<InstanceLock> lock = InstanceLock::acquire(InstanceLockName);
+    if (!lock)
+        context.err << "Another instance of Pondus is running (lock " << InstanceLockName
+                    << " is held)\n";
+    return lock;
+}
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         bool errIsTerminal) {

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace pondus {
+class InstanceLock;
+}
 
 namespace pondus::cli {
 
@@ -23,5 +28,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
 // The subcommands; args are those after the command's own name.
 int runConfig(Context& context, const std::vector<std::string>& args);
+int runSendCommand(Context& context, const std::vector<std::string>& args);
+int runConvertCommand(Context& context, const std::vector<std::string>& args);
+
+// The single-instance lock that send and convert hold like the window does;
+// nothing, after saying so on standard error, when another instance holds it.
+std::unique_ptr<InstanceLock> takeInstanceLock(Context& context);
 
 } // namespace pondus::cli
