@@ -1,9 +1,10 @@
+#include "app/Artwork.h"
+#include "app/Ishida.h"
 #include "base/Error.h"
 #include "platform/Platform.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
@@ -14,8 +15,9 @@ int main(int argc, char** argv) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(pondus::ApplicationTitle);
+    QApplication::setWindowIcon(pondus::applicationIcon());
 
-    std::string appFolder = pondus::appFolderFromEnvironment();
+    const std::string appFolder = pondus::appFolderFromEnvironment();
     try {
         if (!pondus::changeCurrentFolder(appFolder.empty() ? "/" : appFolder))
             throw pondus::Error("Cannot open the app folder " + appFolder);
@@ -25,8 +27,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QMainWindow window;
-    window.setWindowTitle("Pondus v10.4.2.3");
-    window.show();
+    pondus::TfrmPonder frmPonder(appFolder);
+    frmPonder.show();
     return application.exec();
 }

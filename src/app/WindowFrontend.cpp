@@ -1,0 +1,82 @@
+#include "app/WindowFrontend.h"
+
+#include "app/MessageBoxes.h"
+#include "app/dlg_Progressing.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
+namespace pondus {
+
+QString decodeText(std::string_view bytes) {
+    return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
+}
+
+std::string encodeText(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+WindowFrontend::WindowFrontend(FrontendWidgets widgets, MessageBoxes& boxes)
+    : m_widgets(widgets), m_boxes(boxes) {}
+
+WindowFrontend::~WindowFrontend() = default;
+
+void WindowFrontend::showProgress() {
+    m_progress = std::make_unique<TdlgProgressing>(m_widgets.window);
+    m_progress->show();
+    repaint();
+}
+
+void WindowFrontend::setProgress(int percent) {
+    if (m_progress)
+        m_progress->setPercent(percent);
+}
+
+void WindowFrontend::closeProgress() {
+    m_progress.reset();
+}
+
+void WindowFrontend::repaint() {
+    m_widgets.window->repaint();
+    if (m_progress)
+        m_progress->repaint();
+    // Paint and other queued work only: the operator's clicks and keys wait in
+    // the queue until the running action has returned.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void WindowFrontend::clearLogs() {
+    m_widgets.memo1->clear();
+    m_widgets.memo2->clear();
+}
+
+void WindowFrontend::appendLog1(std::string_view line) {
+    m_widgets.memo1->appendPlainText(decodeText(line));
+}
+
+void WindowFrontend::appendLog2(std::string_view line) {
+    m_widgets.memo2->appendPlainText(decodeText(line));
+}
+
+void WindowFrontend::setSendEnabled(bool enabled) {
+    m_widgets.sendButton->setEnabled(enabled);
+}
+
+void WindowFrontend::setCancelEnabled(bool enabled) {
+    m_widgets.cancelButton->setEnabled(enabled);
+}
+
+void WindowFrontend::showErrorMessage(std::string_view text) {
+    m_boxes.error(decodeText(text));
+}
+
+void WindowFrontend::showErrorReport(std::string_view text) {
+    m_boxes.report(decodeText(text));
+}
+
+void WindowFrontend::showMessage(std::string_view text) {
+    m_boxes.information(decodeText(text));
+}
+
+} // namespace pondus
