@@ -38,8 +38,12 @@ ScaleFields ishidaScaleFields(const RecordSet& weight, ScaleFields fields) {
 void startIshidaDriver(ExportRun& run, const IshidaSettings& settings) {
     SendContext& context = run.context();
     if (context.settings.readBool(run.section(), "DELETE_LOG_FILE", false)) {
+        // Only a file: a folder of that name is left alone, as the file deletion
+        // of the shops' system leaves it.
+        std::filesystem::path log = resolveName(settings.logFile);
         std::error_code ignored;
-        std::filesystem::remove(resolveName(settings.logFile), ignored);
+        if (!std::filesystem::is_directory(log, ignored))
+            std::filesystem::remove(log, ignored);
     }
     std::string parameters = settings.runCmd + " " + settings.targetFile + " " +
                              settings.setupFile + " " + settings.logFile;

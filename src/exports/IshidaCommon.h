@@ -54,7 +54,7 @@ struct ScaleFields {
 // from character 5 (a status too short or not numeric there is an error).
 ScaleFields ishidaScaleFields(const RecordSet& weight, ScaleFields fields);
 
-// Deletes the driver log when DELETE_LOG_FILE is yes (a failure is ignored),
+// Deletes the driver log file when DELETE_LOG_FILE is yes (a failure is ignored),
 // then starts the driver in the current folder with the switches and the send
 // file, setup file and log file names. Its outcome is not examined.
 void startIshidaDriver(ExportRun& run, const IshidaSettings& settings);

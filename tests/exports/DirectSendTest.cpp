@@ -426,6 +426,30 @@ TEST_P(IshidaExport, DeleteLogFileRemovesTheDriverLogBeforeTheStart) {
     }
 }
 
+TEST_P(IshidaExport, DriverWordsAreSplitAtBlanksWithoutQuoting) {
+    pos();
+    set(bc4000, "TARGET_RUN_CMD", "-u  -r");
+    set(bc4000, "TARGET_SETUP_FILE", "My Setup.txt");
+    set(bc4000, "TARGET_LOG_FILE", "Log\\Temp\\Drv Log.log");
+    set(bc4000, "TARGET_RUN_EXE", "Drivers\\IshidaDriverSlpV.exe");
+    exportIshidaBc4000(send("TILLV10", bc4000, "Send File.txt"));
+    ASSERT_EQ(starter.starts.size(), 1u);
+    EXPECT_EQ(starter.starts[0].program, app.str() + "\\Drivers\\IshidaDriverSlpV.exe");
+    EXPECT_EQ(starter.starts[0].words, (Lines{"-u", "-r", "Send", "File.txt", "My", "Setup.txt",
+                                              "Log\\Temp\\Drv", "Log.log"}));
+    EXPECT_EQ(file("Send File.txt"), crlf({bc4000Header}));
+}
+
+TEST_P(IshidaExport, DeleteLogFileLeavesAFolderOfThatNameAlone) {
+    pos();
+    set(astra, "DELETE_LOG_FILE", "1");
+    set(astra, "TARGET_LOG_FILE", "Log\\Temp\\Drv");
+    fs::create_directories(app.path() / "Log/Temp/Drv");
+    exportIshidaAstraXt(send("TILLV10", astra, "Send.txt"));
+    EXPECT_TRUE(fs::is_directory(app.path() / "Log/Temp/Drv"));
+    EXPECT_EQ(starter.starts.size(), 1u);
+}
+
 TEST_P(IshidaExport, LogTempThatCannotBeCreatedEndsTheRunBeforeAnyFile) {
     pos();
     app.write("Log", "a file where the folder should be");
