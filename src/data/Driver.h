@@ -32,6 +32,10 @@ public:
     // The form in which two texts are equal for this engine's "=": Firebird
     // ignores trailing blanks, SQLite compares every byte.
     virtual std::string comparisonForm(std::string_view text) const = 0;
+    // A condition with one "?" that keeps at least the rows whose text column
+    // equals the value as a record-set filter compares them (fixed text
+    // without trailing blanks).
+    virtual std::string textEquality(const std::string& column, bool fixedText) const = 0;
 };
 
 struct ConnectionSettings {

@@ -347,6 +347,11 @@ public:
         return std::make_unique<FirebirdStatement>(&m_db, &m_transaction, sql);
     }
 
+    // Firebird's "=" ignores trailing blanks of every text.
+    std::string textEquality(const std::string& column, bool) const override {
+        return column + " = ?";
+    }
+
     std::string comparisonForm(std::string_view text) const override {
         size_t end = text.find_last_not_of(' ');
         return std::string(text.substr(0, end == std::string_view::npos ? 0 : end + 1));

@@ -21,10 +21,10 @@ std::string nullFieldMessage(const std::string& field, const char* kind) {
 
 void applyFilterOrSwitchOff(RecordSet::Impl& set) {
     try {
-        set.applyFilter();
+        set.refresh();
     } catch (const Error&) {
         set.filtered = false;
-        set.applyFilter();
+        set.refresh();
         throw;
     }
 }
@@ -108,6 +108,13 @@ void RecordSet::Impl::applyFilter() {
         }
     }
     moveTo(0);
+}
+
+void RecordSet::Impl::refresh() {
+    if (link)
+        link->follow();
+    else
+        applyFilter();
 }
 
 void RecordSet::Impl::close() {

@@ -45,6 +45,7 @@ public:
     bool atEnd = true;
     std::string filterText;
     bool filtered = false;
+    std::string orderedBy; // the column the statement ends ordering by, if any
     std::vector<Impl*> details;
     std::unique_ptr<data::DetailLink> link; // set on a detail set
 
@@ -57,6 +58,9 @@ public:
     void show(std::shared_ptr<const data::Table> rows, std::vector<uint32_t> rowsInScope);
     void moveTo(size_t newPosition);
     void applyFilter();
+    // Applies a changed filter: a detail set fetches its rows again, since
+    // what it holds may have been narrowed by the old filter already.
+    void refresh();
     // Closes the set and every detail set that follows it.
     void close();
 

@@ -100,6 +100,10 @@ public:
         return std::make_unique<SqliteStatement>(m_db, statement);
     }
 
+    std::string textEquality(const std::string& column, bool fixedText) const override {
+        return fixedText ? "rtrim(" + column + ", ' ') = rtrim(?, ' ')" : column + " = ?";
+    }
+
     std::string comparisonForm(std::string_view text) const override { return std::string(text); }
 
 private:

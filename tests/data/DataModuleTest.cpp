@@ -41,7 +41,7 @@ INSERT INTO Mas_Stock_Price VALUES ('1001', 2.75, 'L1', 'P2', NULL, NULL, 'F', N
 INSERT INTO Mas_Stock_Price VALUES ('1001', 5, 'L1', 'P1', NULL, NULL, 'F', NULL, NULL, 'F', NULL, 2, 1);
 INSERT INTO Mas_Stock_Price VALUES ('1002', 4, 'L2', 'P2', NULL, NULL, 'F', NULL, NULL, 'F', NULL, 1, 1);
 INSERT INTO Mas_Stock_Price VALUES ('1004', 1.25, 'L4', 'P1', NULL, NULL, 'F', NULL, NULL, 'F', NULL, 1, 1);
-INSERT INTO Mas_Stock_Price VALUES ('1006', 9.99, 'L6', 'P1', NULL, NULL, 'F', NULL, NULL, 'F', NULL, 1, 1);
+INSERT INTO Mas_Stock_Price VALUES ('1006', 9.99, 'L6', 'P1   ', NULL, NULL, 'F', NULL, NULL, 'F', NULL, 1, 1);
 INSERT INTO Mas_Stock_Weight VALUES ('L1', '10070');
 INSERT INTO Mas_Stock_Weight VALUES ('L2', NULL);
 INSERT INTO Mas_Stock_Weight VALUES ('L4', '');
@@ -146,8 +146,15 @@ TEST_P(TillDatabaseTest, PriceLevelFilterKeepsOnlyThatLevelForEveryItem) {
     EXPECT_EQ(prices.recordCount(), 1);
     EXPECT_EQ(prices.asFloat("M_Price"), 1.25);
 
+    ASSERT_TRUE(stock.locate("M_PluLinkID", "L6")); // stored as "P1   " on both engines
+    EXPECT_EQ(prices.recordCount(), 1);
+
+    stock.first(); // another level: rows narrowed by the old filter must not linger
+    prices.setFilterText(pondus::priceLevelFilter("P2"));
+    ASSERT_EQ(prices.recordCount(), 1);
+    EXPECT_EQ(prices.asFloat("M_Price"), 2.75);
+
     prices.setFiltered(false);
-    stock.first();
     EXPECT_EQ(prices.recordCount(), 2);
 }
 
