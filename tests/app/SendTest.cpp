@@ -66,6 +66,22 @@ TEST_F(SendTest, ClickOnTheBigLabelRunsSend) {
     EXPECT_TRUE(widget<QPushButton>("BitBtn1")->isEnabled());
 }
 
+TEST_F(SendTest, CloseAskedForDuringAnExportWaitsUntilItHasReturned) {
+    item("L1", "10001", "12.50");
+    sendSettings("TILLV10", "ISHIDA BC-3000");
+    open();
+    widget<QLineEdit>("edtTarget")->setText("Out.txt");
+    bool openDuringExport = false;
+    onBox = [&](QMessageBox&) {
+        window->close();
+        openDuringExport = window->isVisible();
+    };
+    click("lblISchida1");
+    EXPECT_TRUE(openDuringExport);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(boxes, std::vector<std::string>{"Pondus: Data Export Completed"});
+}
+
 TEST_F(SendTest, RefusedSendsStoreNothing) {
     struct Case {
         const char* source;
