@@ -391,7 +391,15 @@ TEST_P(TillDatabaseTest, AFilterThatCannotBeAppliedFailsWhenSwitchedOn) {
     EXPECT_THROW(data.tblStockPrice().setFiltered(true), Error);
 }
 
-TEST_P(DataModuleTest, TheDefaultsTableIsOpenedInTheFolderLastSetForIt) {
+INSTANTIATE_TEST_SUITE_P(Engines, TillDatabaseTest,
+                         testing::Values(Engine::Sqlite, Engine::Firebird),
+                         [](const auto& info) { return pondus::test::engineName(info.param); });
+INSTANTIATE_TEST_SUITE_P(Engines, DataModuleTest, testing::Values(Engine::Sqlite, Engine::Firebird),
+                         [](const auto& info) { return pondus::test::engineName(info.param); });
+
+TEST(DefaultsTable, IsOpenedInTheFolderLastSetForIt) {
+    TempFolder app;
+    RecordingFrontend frontend;
     // TILLV8_ERR opens only the defaults table, in the app folder.
     {
         TdmScale data("TILLV8_ERR", app.str(), frontend);
@@ -402,12 +410,6 @@ TEST_P(DataModuleTest, TheDefaultsTableIsOpenedInTheFolderLastSetForIt) {
     }
     EXPECT_EQ(frontend.boxes.size(), 1u); // released: found in the app folder
 }
-
-INSTANTIATE_TEST_SUITE_P(Engines, TillDatabaseTest,
-                         testing::Values(Engine::Sqlite, Engine::Firebird),
-                         [](const auto& info) { return pondus::test::engineName(info.param); });
-INSTANTIATE_TEST_SUITE_P(Engines, DataModuleTest, testing::Values(Engine::Sqlite, Engine::Firebird),
-                         [](const auto& info) { return pondus::test::engineName(info.param); });
 
 TEST(PriceLevelFilter, QuotesTheCodeAndDoublesItsQuotes) {
     EXPECT_EQ(pondus::priceLevelFilter("P1"), "M_LEVEL = 'P1'");
