@@ -95,7 +95,7 @@ void narrowToPriceLevel(TdmScale& data, const std::string& code) {
     price.setFiltered(true);
 }
 
-// Steps 5 to 12 of SEND: everything after the checks. Errors leave here.
+// Everything SEND does after its checks; errors leave here.
 void prepareAndExport(const SendRequest& request, Session& session, Frontend& frontend,
                       ProgramStarter& starter) {
     storeSendDefaults(request, session.settings);

@@ -15,9 +15,9 @@ const std::string Wings = "CHICKEN WINGS       "; // 20 bytes
 
 class PlainExport : public ExportTest {
 protected:
-    // The record of the worked examples: 20415, a promotion of 9.90 in force by
+    // The sample record of the plain files: 20415, a promotion of 9.90 in force by
     // its date window alone, divided by 10.
-    void workedExampleRecord() {
+    void sampleRecord() {
         setScaling(false, 10);
         item("L1", "20415", "2041500000017", "CHICKEN WINGS");
         price("L1", {.price = "12.90",
@@ -43,8 +43,8 @@ protected:
 
 } // namespace
 
-TEST_P(PlainExport, IshidaBc3000WorkedExample) {
-    workedExampleRecord();
+TEST_P(PlainExport, IshidaBc3000SampleRecord) {
+    sampleRecord();
     targetFields(Bc3000);
     ASSERT_EQ(send(Bc3000), SendResult::Completed);
     std::string line = "20415,1,000099,000099,0,\"" + Wings +
@@ -53,8 +53,8 @@ TEST_P(PlainExport, IshidaBc3000WorkedExample) {
     expectLogs("20415 " + Wings + " 000099", line);
 }
 
-TEST_P(PlainExport, ScaleLinkProV3WorkedExample) {
-    workedExampleRecord();
+TEST_P(PlainExport, ScaleLinkProV3SampleRecord) {
+    sampleRecord();
     targetFields(V3);
     ASSERT_EQ(send(V3), SendResult::Completed);
     std::string line =
@@ -63,8 +63,8 @@ TEST_P(PlainExport, ScaleLinkProV3WorkedExample) {
     expectLogs("20415 " + Wings + " 000099", line);
 }
 
-TEST_P(PlainExport, ScaleLinkProV31IWorkedExampleAndWeightStatus) {
-    workedExampleRecord();
+TEST_P(PlainExport, ScaleLinkProV31ISampleRecordAndWeightStatus) {
+    sampleRecord();
     setWidths(V31I, 6, 6, 20);
     set(V31I, "TARGET_WEIGHT", "W");
     set(V31I, "TARGET_FIXED_PRICE", "F");
@@ -105,7 +105,7 @@ TEST_P(PlainExport, ScaleLinkProV31IWorkedExampleAndWeightStatus) {
 }
 
 TEST_P(PlainExport, ScaleLinkProV31IWithEveryTargetKeyMissing) {
-    workedExampleRecord();
+    sampleRecord();
     setWidths(V31I, 6, 6, 20);
     weight("L1", "01201");
     ASSERT_EQ(send(V31I), SendResult::Completed);
@@ -136,7 +136,7 @@ TEST_P(PlainExport, ScaleLinkProV31IBadWeightStatusStopsAtThatRecord) {
     }
 }
 
-TEST_P(PlainExport, BizerbaBc815WorkedExample) {
+TEST_P(PlainExport, BizerbaBc815SampleRecord) {
     setScaling(false, 10);
     setWidths(Bc815, 6, 6, 20);
     item("L1", "20415", nullptr, "CHICKEN WINGS"); // the barcode is not read
@@ -341,7 +341,7 @@ TEST_P(PlainExport, WidthsCutTheFieldsAndTheLogShowsWholeValues) {
         {8, 6, 0, true, "20415,,000099,000099,,\"\",\"020415\",\"20415\",\"\",\x1b\"",
          "20415 CHICKEN WINGS 000099"},
     };
-    workedExampleRecord();
+    sampleRecord();
     for (const Case& c : cases) {
         setWidths(Bc3000, c.code, c.price, c.description);
         set("GENERAL", "BARCODE_PLUCODE", c.barcodeIsPluCode ? "1" : "0");

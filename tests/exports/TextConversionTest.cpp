@@ -11,30 +11,30 @@ using pondus::test::TempFolder;
 
 namespace {
 
-// The settings of the worked example: markers 01 and 09 of two characters, the
+// The sample settings: markers 01 and 09 of two characters, the
 // code at 3 (5 long), the price at 8 (4 long), the description at 3 (10 long).
-constexpr const char* ExampleSettings = "[BRAVUS]\r\n"
-                                        "SOURCE_STROW=01\r\n"
-                                        "SOURCE_ENDROW=09\r\n"
-                                        "SOURCE_DIGITROW=2\r\n"
-                                        "SOURCE_PLUS=3\r\n"
-                                        "SOURCE_PLUL=5\r\n"
-                                        "SOURCE_PRICES=8\r\n"
-                                        "SOURCE_PRICEL=4\r\n"
-                                        "SOURCE_DESCS=3\r\n"
-                                        "SOURCE_DESCL=10\r\n"
-                                        "[ISHIDA BC-3000]\r\n"
-                                        "TARGET_FIELD1=A\r\n"
-                                        "TARGET_FIELD2=B\r\n"
-                                        "TARGET_FIELD3=C\r\n";
+constexpr const char* SampleSettings = "[BRAVUS]\r\n"
+                                       "SOURCE_STROW=01\r\n"
+                                       "SOURCE_ENDROW=09\r\n"
+                                       "SOURCE_DIGITROW=2\r\n"
+                                       "SOURCE_PLUS=3\r\n"
+                                       "SOURCE_PLUL=5\r\n"
+                                       "SOURCE_PRICES=8\r\n"
+                                       "SOURCE_PRICEL=4\r\n"
+                                       "SOURCE_DESCS=3\r\n"
+                                       "SOURCE_DESCL=10\r\n"
+                                       "[ISHIDA BC-3000]\r\n"
+                                       "TARGET_FIELD1=A\r\n"
+                                       "TARGET_FIELD2=B\r\n"
+                                       "TARGET_FIELD3=C\r\n";
 
 class TextConversion : public ::testing::Test {
 protected:
     TempFolder folder;
     RecordingFrontend frontend;
 
-    // overrides: "KEY=value" lines that replace the example's keys of [BRAVUS].
-    bool convert(std::string_view input, std::string_view settingsText = ExampleSettings,
+    // overrides: keys of [BRAVUS] stored over the sample settings.
+    bool convert(std::string_view input, std::string_view settingsText = SampleSettings,
                  std::vector<std::pair<std::string, std::string>> overrides = {}) {
         folder.write("Scale.ini", settingsText);
         folder.write("Bravus.txt", input);
@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(TextConversion, WorkedExample) {
+TEST_F(TextConversion, SampleItem) {
     ASSERT_TRUE(convert("01123450199\r\n05 skipped\r\n09APPLE RED\r\n"));
     std::string line = "12345,A,0199,0199,B,\"APPLE RED\",\"012345\",\"00000012345\",\"C\","
                        "\"\x1b"
@@ -114,13 +114,13 @@ TEST_F(TextConversion, ItemsFormFromMarkedLines) {
          "\"\x1b\xC9T\xC9\"\r\n"},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(convert(c.input, ExampleSettings, c.overrides)) << c.name;
+        ASSERT_TRUE(convert(c.input, SampleSettings, c.overrides)) << c.name;
         EXPECT_EQ(output(), c.output) << c.name;
     }
 }
 
 TEST_F(TextConversion, SymbolPresentButEmptyLeavesTheDescriptionAlone) {
-    std::string settingsText = std::string(ExampleSettings) + "TARGET_SYMBOL=\r\n";
+    std::string settingsText = std::string(SampleSettings) + "TARGET_SYMBOL=\r\n";
     ASSERT_TRUE(convert("01123450199\r\n09APPLE RED\r\n", settingsText));
     EXPECT_EQ(output(), "12345,A,0199,0199,B,\"APPLE RED\",\"012345\",\"00000012345\",\"C\","
                         "\"APPLE RED\"\r\n");
@@ -153,7 +153,7 @@ TEST_F(TextConversion, BadSettingsEndTheRunBeforeAnyFileIsTouched) {
 }
 
 TEST_F(TextConversion, MissingInputIsReportedAndNoOutputIsCreated) {
-    folder.write("Scale.ini", ExampleSettings);
+    folder.write("Scale.ini", SampleSettings);
     IniFile settings(folder.path() / "Scale.ini");
     Session session{folder.str(), settings, ""};
     std::string missing = (folder.path() / "None.txt").string();
@@ -166,7 +166,7 @@ TEST_F(TextConversion, MissingInputIsReportedAndNoOutputIsCreated) {
 }
 
 TEST_F(TextConversion, UnwritableOutputIsReported) {
-    folder.write("Scale.ini", ExampleSettings);
+    folder.write("Scale.ini", SampleSettings);
     folder.write("Bravus.txt", "01123450199\r\n09APPLE RED\r\n");
     IniFile settings(folder.path() / "Scale.ini");
     Session session{folder.str(), settings, ""};
