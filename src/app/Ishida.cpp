@@ -112,12 +112,10 @@ QDateEdit* datePicker(const QString& name, QWidget* parent) {
     return picker;
 }
 
-QToolButton* pictureButton(const QString& name, const QString& caption, const QIcon& icon,
-                           QWidget* parent) {
+QToolButton* pictureButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(name);
     button->setText(caption);
-    button->setIcon(icon);
     button->setIconSize(QSize(40, 40));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
@@ -152,7 +150,8 @@ TfrmPonder::TfrmPonder(std::string appFolder, ModalRunner runModal)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    buildWindow(plainLook());
+    buildWindow();
+    paintLook(plainLook());
     m_frontend = std::make_unique<WindowFrontend>(
         FrontendWidgets{this, Memo1, Memo2, BitBtn1, BitBtn2}, m_boxes);
     connectActions();
@@ -163,7 +162,7 @@ TfrmPonder::~TfrmPonder() {
     releaseDataModules();
 }
 
-void TfrmPonder::buildWindow(const Theme& look) {
+void TfrmPonder::buildWindow() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -174,8 +173,8 @@ void TfrmPonder::buildWindow(const Theme& look) {
     m_tabStrip->setObjectName("TabStrip");
     m_pages = new QStackedWidget(central);
     m_pages->setObjectName("PageControl1");
-    m_scalePage = buildScalePage(look);
-    m_optionPage = buildOptionPage(look);
+    m_scalePage = buildScalePage();
+    m_optionPage = buildOptionPage();
     m_logPage = buildLogPage();
     for (QWidget* page : {m_scalePage, m_optionPage, m_logPage}) {
         m_tabStrip->addTab(page->windowTitle());
@@ -190,7 +189,7 @@ void TfrmPonder::buildWindow(const Theme& look) {
     buildStatusBar();
 }
 
-QWidget* TfrmPonder::buildScalePage(const Theme& look) {
+QWidget* TfrmPonder::buildScalePage() {
     auto* page = new QWidget;
     page->setObjectName("ScalePage");
     page->setWindowTitle("Scale");
@@ -198,7 +197,6 @@ QWidget* TfrmPonder::buildScalePage(const Theme& look) {
     m_header = new QLabel(page);
     m_header->setObjectName("HeaderPicture");
     m_header->setFixedSize(ClientWidth, 80);
-    m_header->setPixmap(scaleHeaderPicture(m_header->size(), HeaderLine, look));
     m_header->setAccessibleName(HeaderLine);
 
     auto* Label2 = namedLabel("Label2", "FileName :", page);
@@ -211,7 +209,6 @@ QWidget* TfrmPonder::buildScalePage(const Theme& look) {
     SpeedButton1->setText("...");
     SpeedButton2 = new QToolButton(page);
     SpeedButton2->setObjectName("SpeedButton2");
-    SpeedButton2->setIcon(saveIcon(look));
     SpeedButton2->setToolTip("Save as");
     Label1 = namedLabel("Label1", "File   :", page);
     edtSource = new QLineEdit(page);
@@ -229,10 +226,7 @@ QWidget* TfrmPonder::buildScalePage(const Theme& look) {
 
     auto* targetPanel = new QFrame(page);
     targetPanel->setObjectName("TargetPanel");
-    targetPanel->setStyleSheet(
-        QString("QFrame#TargetPanel { border-radius: 8px; border: 1px solid %1;"
-                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2, stop:1 %1); }")
-            .arg(look.dark.name(), look.light.name()));
+    m_targetPanel = targetPanel;
     lblISchida1 = new ClickLabel(targetPanel);
     lblISchida1->setObjectName("lblISchida1");
     lblISchida1->setAlignment(Qt::AlignCenter);
@@ -259,9 +253,10 @@ QWidget* TfrmPonder::buildScalePage(const Theme& look) {
     changedSince->addWidget(wwDBDateTimePicker1);
     changedSince->addStretch(1);
 
-    lblISchida2 = pictureButton("lblISchida2", "Scale Option", optionIcon(look), page);
-    lblISchida3 = pictureButton("lblISchida3", "View Log", logIcon(look), page);
-    lblISchida4 = pictureButton("lblISchida4", "Close", closeIcon(), page);
+    lblISchida2 = pictureButton("lblISchida2", "Scale Option", page);
+    lblISchida3 = pictureButton("lblISchida3", "View Log", page);
+    lblISchida4 = pictureButton("lblISchida4", "Close", page);
+    lblISchida4->setIcon(closeIcon());
     auto* actions = new QHBoxLayout;
     actions->addStretch(1);
     for (QToolButton* button : {lblISchida2, lblISchida3, lblISchida4})
@@ -296,16 +291,15 @@ QWidget* TfrmPonder::buildScalePage(const Theme& look) {
     return page;
 }
 
-QWidget* TfrmPonder::buildOptionPage(const Theme& look) {
+QWidget* TfrmPonder::buildOptionPage() {
     auto* page = new QWidget;
     page->setObjectName("OptionPage");
     page->setWindowTitle("Option");
 
-    auto* header = new QLabel(page);
-    header->setObjectName("OptionHeader");
-    header->setFixedSize(ClientWidth, 50);
-    header->setPixmap(optionHeaderPicture(header->size(), look));
-    auto* Label10 = namedLabel("Label10", "Option", header);
+    m_optionHeader = new QLabel(page);
+    m_optionHeader->setObjectName("OptionHeader");
+    m_optionHeader->setFixedSize(ClientWidth, 50);
+    auto* Label10 = namedLabel("Label10", "Option", m_optionHeader);
     Label10->setGeometry(18, 0, 300, 50);
     Label10->setStyleSheet("color: white; background: transparent;");
     QFont title = Label10->font();
@@ -399,7 +393,7 @@ QWidget* TfrmPonder::buildOptionPage(const Theme& look) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(header);
+    layout->addWidget(m_optionHeader);
     layout->addLayout(content, 1);
     return page;
 }
@@ -475,86 +469,101 @@ void TfrmPonder::connectActions() {
             &TfrmPonder::targetChangedByOperator);
 }
 
+void TfrmPonder::paintLook(const Theme& look) {
+    m_header->setPixmap(scaleHeaderPicture(m_header->size(), HeaderLine, look));
+    m_optionHeader->setPixmap(optionHeaderPicture(m_optionHeader->size(), look));
+    m_targetPanel->setStyleSheet(
+        QString("QFrame#TargetPanel { border-radius: 8px; border: 1px solid %1;"
+                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2, stop:1 %1); }")
+            .arg(look.dark.name(), look.light.name()));
+    lblISchida2->setIcon(optionIcon(look));
+    lblISchida3->setIcon(logIcon(look));
+    SpeedButton2->setIcon(saveIcon(look));
+}
+
 void TfrmPonder::applyTheme(int themeIndex) {
-    const Theme* theme = themeAt(themeIndex);
-    if (!theme)
-        return;
-    setStyleSheet(themeStyleSheet(*theme));
-    m_header->setPixmap(scaleHeaderPicture(m_header->size(), HeaderLine, *theme));
-    auto* optionHeader = findChild<QLabel*>("OptionHeader");
-    optionHeader->setPixmap(optionHeaderPicture(optionHeader->size(), *theme));
-    findChild<QFrame*>("TargetPanel")
-        ->setStyleSheet(QString("QFrame#TargetPanel { border-radius: 8px; border: 1px solid %1;"
-                                " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %2,"
-                                " stop:1 %1); }")
-                            .arg(theme->dark.name(), theme->light.name()));
-    lblISchida2->setIcon(optionIcon(*theme));
-    lblISchida3->setIcon(logIcon(*theme));
-    SpeedButton2->setIcon(saveIcon(*theme));
+    if (const Theme* theme = themeAt(themeIndex)) {
+        setStyleSheet(themeStyleSheet(*theme));
+        paintLook(*theme);
+    }
 }
 
 void TfrmPonder::setUpWindow() {
     try {
-        // The date and time formats are given explicitly wherever a date is shown.
-        m_today = QDate::currentDate();
-
-        m_register = readRegisterValues(m_appFolder);
-        applyTheme(m_register.themeIndex);
-
-        wwDBDateTimePicker1->setDate(m_today);
-        for (QPushButton* button : {BitBtn7, BitBtn6, BitBtn1})
-            button->setEnabled(true);
-
-        m_settings.emplace(openSettingsFile(m_appFolder));
-        m_settings->flush();
-
-        m_startupData = std::make_unique<TdmScale>("", m_appFolder, *m_frontend);
-        dmScale = m_startupData.get();
-
-        const std::string priceLevel = m_settings->readString("GENERAL", "DEFAULT_PRICE", "");
-        wwDBLookupCombo1->setEditText(decodeText(priceLevel));
-        applyStartupPriceLevel(*m_startupData, priceLevel);
-
-        RadioGroup1->setPosition(
-            clampWeightBase(m_settings->readWholeNumberText("GENERAL", "CALCULATION_PLU", "0")));
-        RadioGroup2->setPosition(
-            clampWeightBase(m_settings->readWholeNumberText("GENERAL", "CALCULATION_SCALE", "1")));
-        CheckBoxBarPlu->setChecked(m_settings->readBool("GENERAL", "BARCODE_PLUCODE", false));
-        for (size_t index = 0; index < m_fixedValues.size(); ++index)
-            m_fixedValues[index]->setText(decodeText(
-                m_settings->readString("GENERAL", "FixedVal" + std::to_string(index + 1), "0")));
-
-        const std::string source = m_settings->readString("GENERAL", "DEFAULT_SOURCE", "");
-        const std::string target = m_settings->readString("GENERAL", "DEFAULT_TARGET", "");
-        cbSource->setEditText(decodeText(source));
-        cbTarget->setEditText(decodeText(target));
-        lblISchida1->setText(decodeText(target));
-
-        if (target == "CAS CL5000J" || target == "CAS CL5500J") {
-            CheckBoxBarPlu->setChecked(true);
-            CheckBoxBarPlu->setEnabled(false);
-        }
-
-        wwDBDateTimePicker2->setDate(m_today);
-
-        const bool showLogs = startsWith(m_settings->readString("GENERAL", "FILE_LOG", "N"), "Y") ||
-                              startsWith(m_settings->readString("GENERAL", "FILE_LOG", "N"), "y");
-        Memo1->setVisible(showLogs);
-        Memo2->setVisible(showLogs);
-
-        setSourceRowState(decodeText(source));
-        edtSource->setText(decodeText(startupSourceFile(*m_settings, source, m_appFolder)));
-
-        edtTarget->setText(decodeText(startupTargetFile(*m_settings, target, m_appFolder)));
-        setTargetState(decodeText(target), false);
-
+        takeStartupValues();
+        openSettingsAndData();
+        showOptionValues();
+        showSelections();
+        showFileFields();
         showPage(m_scalePage);
-
         m_status->setPanelText(1, decodeText(m_register.storeCode));
         m_status->setPanelText(2, m_today.toString(DateFormat));
     } catch (const std::exception& error) {
         reportError(*m_frontend, error.what());
     }
+}
+
+void TfrmPonder::takeStartupValues() {
+    // Dates are shown and passed on with explicit formats; no process-wide
+    // format is needed.
+    m_today = QDate::currentDate();
+    m_register = readRegisterValues(m_appFolder);
+    applyTheme(m_register.themeIndex);
+    wwDBDateTimePicker1->setDate(m_today);
+    for (QPushButton* button : {BitBtn7, BitBtn6, BitBtn1})
+        button->setEnabled(true);
+}
+
+void TfrmPonder::openSettingsAndData() {
+    m_settings.emplace(openSettingsFile(m_appFolder));
+    m_settings->flush();
+    // Opened before the source system is read: for the empty source system.
+    m_startupData = std::make_unique<TdmScale>("", m_appFolder, *m_frontend);
+    dmScale = m_startupData.get();
+}
+
+void TfrmPonder::showOptionValues() {
+    const std::string priceLevel = m_settings->readString("GENERAL", "DEFAULT_PRICE", "");
+    wwDBLookupCombo1->setEditText(decodeText(priceLevel));
+    applyStartupPriceLevel(*m_startupData, priceLevel);
+
+    RadioGroup1->setPosition(
+        clampWeightBase(m_settings->readWholeNumberText("GENERAL", "CALCULATION_PLU", "0")));
+    RadioGroup2->setPosition(
+        clampWeightBase(m_settings->readWholeNumberText("GENERAL", "CALCULATION_SCALE", "1")));
+    CheckBoxBarPlu->setChecked(m_settings->readBool("GENERAL", "BARCODE_PLUCODE", false));
+    for (size_t index = 0; index < m_fixedValues.size(); ++index)
+        m_fixedValues[index]->setText(decodeText(
+            m_settings->readString("GENERAL", "FixedVal" + std::to_string(index + 1), "0")));
+}
+
+void TfrmPonder::showSelections() {
+    const std::string source = m_settings->readString("GENERAL", "DEFAULT_SOURCE", "");
+    const std::string target = m_settings->readString("GENERAL", "DEFAULT_TARGET", "");
+    cbSource->setEditText(decodeText(source));
+    cbTarget->setEditText(decodeText(target));
+    lblISchida1->setText(decodeText(target));
+
+    if (target == "CAS CL5000J" || target == "CAS CL5500J") {
+        CheckBoxBarPlu->setChecked(true);
+        CheckBoxBarPlu->setEnabled(false);
+    }
+    wwDBDateTimePicker2->setDate(m_today);
+
+    const std::string fileLog = m_settings->readString("GENERAL", "FILE_LOG", "N");
+    const bool showLogs = startsWith(fileLog, "Y") || startsWith(fileLog, "y");
+    Memo1->setVisible(showLogs);
+    Memo2->setVisible(showLogs);
+}
+
+void TfrmPonder::showFileFields() {
+    // The bytes as stored, not the shown texts: those need not encode back alike.
+    const std::string source = m_settings->readString("GENERAL", "DEFAULT_SOURCE", "");
+    const std::string target = m_settings->readString("GENERAL", "DEFAULT_TARGET", "");
+    setSourceRowState(cbSource->currentText());
+    edtSource->setText(decodeText(startupSourceFile(*m_settings, source, m_appFolder)));
+    edtTarget->setText(decodeText(startupTargetFile(*m_settings, target, m_appFolder)));
+    setTargetState(cbTarget->currentText(), false);
 }
 
 void TfrmPonder::setSourceRowState(const QString& source) {

@@ -15,6 +15,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QFrame;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -47,15 +48,23 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildWindow(const Theme& look);
-    QWidget* buildScalePage(const Theme& look);
-    QWidget* buildOptionPage(const Theme& look);
+    void buildWindow();
+    QWidget* buildScalePage();
+    QWidget* buildOptionPage();
     QWidget* buildLogPage();
     void buildStatusBar();
     void connectActions();
+    // The pictures and colours of the look: the window's own or a theme's.
+    void paintLook(const Theme& look);
     void applyTheme(int themeIndex);
 
+    // The window set-up, in its order; an error ends it at its step.
     void setUpWindow();
+    void takeStartupValues();
+    void openSettingsAndData();
+    void showOptionValues();
+    void showSelections();
+    void showFileFields();
     void setSourceRowState(const QString& source);
     void setTargetState(const QString& target, bool withChangedSince);
     void showPage(QWidget* page);
@@ -96,6 +105,7 @@ private:
 
     // Scale page.
     QLabel* m_header = nullptr;
+    QFrame* m_targetPanel = nullptr;
     QLineEdit* edtTarget = nullptr;
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
@@ -114,6 +124,7 @@ private:
     QPushButton* BitBtn2 = nullptr;
 
     // Options page.
+    QLabel* m_optionHeader = nullptr;
     QComboBox* cbTarget = nullptr;
     LookupCombo* wwDBLookupCombo1 = nullptr;
     ChoiceGroup* RadioGroup1 = nullptr;
