@@ -135,6 +135,22 @@ TEST_F(OptionsPageTest, OkStoresTheOtherFieldsAndTheTarget) {
     EXPECT_EQ(currentPage()->windowTitle().toStdString(), "Scale");
 }
 
+TEST_F(OptionsPageTest, StoreFailureEndsOkAtItsStep) {
+    set("GENERAL", "DEFAULT_TARGET", "CAS CL5200J");
+    open();
+    openOptions();
+    choose("ISHIDA BC-3000");
+    const std::filesystem::path settings = app.path() / "Scale.ini";
+    std::filesystem::permissions(settings, std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::group_read |
+                                               std::filesystem::perms::others_read);
+    click("TeButton1");
+    EXPECT_EQ(boxes,
+              std::vector<std::string>{"Pondus: Unable to write to " + settings.string() + "."});
+    EXPECT_EQ(currentPage()->windowTitle().toStdString(), "Option");
+    EXPECT_EQ(text("lblISchida1"), "CAS CL5200J");
+}
+
 TEST_F(OptionsPageTest, StoredPositionsOutsideTheRangeGoToTheNearestEnd) {
     set("GENERAL", "CALCULATION_PLU", "7");
     set("GENERAL", "CALCULATION_SCALE", "-5");
