@@ -1,6 +1,8 @@
 #include "exports/ExportRun.h"
 
+#include "data/DataModule.h"
 #include "data/RecordSet.h"
+#include "exports/OutputFile.h"
 #include "platform/Paths.h"
 #include "settings/IniFile.h"
 #include "shell/Frontend.h"
@@ -104,6 +106,32 @@ void ExportRun::finish() {
     m_context.frontend.setSendEnabled(true);
     m_context.frontend.setCancelEnabled(true);
     m_context.frontend.closeProgress();
+}
+
+TargetFields readTargetFields(const IniFile& settings, const std::string& section) {
+    return {settings.readString(section, "TARGET_SYMBOL", "\x1b"),
+            settings.readString(section, "TARGET_FIELD1", ""),
+            settings.readString(section, "TARGET_FIELD2", ""),
+            settings.readString(section, "TARGET_FIELD3", "")};
+}
+
+void writeStockFile(ExportRun& run, const LineOf& lineOf, bool readsBarcode) {
+    run.clearLogs();
+    RecordSet& stock = run.context().data.tblStock();
+    RecordSet& price = run.context().data.tblStockPrice();
+    run.start(stock);
+    OutputFile file(run.context().targetFile);
+    price.first();
+    for (stock.first(); !stock.eof(); stock.next()) {
+        run.advance();
+        PluRecord plu = run.prepareStockRecord(stock, price, readsBarcode);
+        std::string line = lineOf(plu);
+        run.logRecord(plu);
+        run.logLine(line);
+        file.writeLine(line);
+    }
+    file.close();
+    run.finishWithMessage();
 }
 
 std::string programName(const SendContext& context, std::string_view runExe) {

@@ -3,11 +3,13 @@
 #include "data/PluRecord.h"
 #include "exports/SendContext.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace pondus {
 
+class IniFile;
 class OutputFile;
 class RecordSet;
 
@@ -70,6 +72,22 @@ private:
     int m_lineCounter = 0;
     bool m_finished = false;
 };
+
+// The texts of a section that the comma-separated scale lines carry as they stand.
+struct TargetFields {
+    std::string symbol; // TARGET_SYMBOL, the ESC byte when the key is missing
+    std::string field1;
+    std::string field2;
+    std::string field3;
+};
+TargetFields readTargetFields(const IniFile& settings, const std::string& section);
+
+// The rest of a plain file export once its settings are read: clears the log
+// panes, walks the stock query into the file of the target file field, one
+// line a record, and shows "Data Export Completed". lineOf builds a record's
+// line before the record is logged, so that an error in it logs nothing.
+using LineOf = std::function<std::string(const PluRecord&)>;
+void writeStockFile(ExportRun& run, const LineOf& lineOf, bool readsBarcode = true);
 
 // Joins a name from the settings to the app folder as the program forms the
 // names of the programs it starts.

@@ -2,7 +2,6 @@
 #include "data/RecordSet.h"
 #include "exports/ExportRun.h"
 #include "exports/Exports.h"
-#include "exports/OutputFile.h"
 #include "settings/IniFile.h"
 
 // The ScaleLink Pro V31I PLU import file: one comma-separated line per stock
@@ -36,38 +35,23 @@ void exportScaleLinkProV31I(SendContext& context) {
     ExportRun run(context);
     run.readWidths();
     const IniFile& settings = context.settings;
-    std::string symbol = settings.readString(run.section(), "TARGET_SYMBOL", "\x1b");
-    std::string field1 = settings.readString(run.section(), "TARGET_FIELD1", "");
-    std::string field1_4 = settings.readString(run.section(), "TARGET_FIELD1_4", "");
-    std::string field1_5 = settings.readString(run.section(), "TARGET_FIELD1_5", "");
-    std::string field2 = settings.readString(run.section(), "TARGET_FIELD2", "");
-    std::string field3 = settings.readString(run.section(), "TARGET_FIELD3", "");
-    std::string byWeight = settings.readString(run.section(), "TARGET_WEIGHT", "");
-    std::string fixedPrice = settings.readString(run.section(), "TARGET_FIXED_PRICE", "");
-    run.clearLogs();
+    const std::string& section = run.section();
+    std::string symbol = settings.readString(section, "TARGET_SYMBOL", "\x1b");
+    std::string field1 = settings.readString(section, "TARGET_FIELD1", "");
+    std::string field1_4 = settings.readString(section, "TARGET_FIELD1_4", "");
+    std::string field1_5 = settings.readString(section, "TARGET_FIELD1_5", "");
+    std::string field2 = settings.readString(section, "TARGET_FIELD2", "");
+    std::string field3 = settings.readString(section, "TARGET_FIELD3", "");
+    std::string byWeight = settings.readString(section, "TARGET_WEIGHT", "");
+    std::string fixedPrice = settings.readString(section, "TARGET_FIXED_PRICE", "");
 
-    RecordSet& stock = context.data.tblStock();
-    RecordSet& price = context.data.tblStockPrice();
-    RecordSet& weight = context.data.qryWeight();
-    run.start(stock);
-    OutputFile file(context.targetFile);
-    price.first();
-    stock.first();
-    while (!stock.eof()) {
-        run.advance();
-        PluRecord plu = run.prepareStockRecord(stock, price);
+    const RecordSet& weight = context.data.qryWeight();
+    writeStockFile(run, [&](const PluRecord& plu) {
         WeightParts status = weightPartsOf(weight, byWeight, fixedPrice);
-        run.logRecord(plu);
-        std::string line = plu.codeField + "," + status.salesMode + field1 + status.dateFlag +
-                           field1_4 + status.shelfLife + field1_5 + plu.priceField + "," + field2 +
-                           plu.codeField + ",\"" + plu.barcodeField + "\"," + field3 + symbol +
-                           plu.descriptionField + "\"";
-        run.logLine(line);
-        file.writeLine(line);
-        stock.next();
-    }
-    file.close();
-    run.finishWithMessage();
+        return plu.codeField + "," + status.salesMode + field1 + status.dateFlag + field1_4 +
+               status.shelfLife + field1_5 + plu.priceField + "," + field2 + plu.codeField + ",\"" +
+               plu.barcodeField + "\"," + field3 + symbol + plu.descriptionField + "\"";
+    });
 }
 
 } // namespace pondus

@@ -1,5 +1,6 @@
 #include "base/Error.h"
 #include "base/Text.h"
+#include "exports/ExportRun.h"
 #include "exports/OutputFile.h"
 #include "platform/Paths.h"
 #include "settings/IniFile.h"
@@ -57,20 +58,8 @@ Cutting readCutting(const IniFile& settings, const std::string& section) {
     return cutting;
 }
 
-struct LineFormat {
-    std::string symbol;
-    std::string field1, field2, field3;
-};
-
-LineFormat readLineFormat(const IniFile& settings, const std::string& section) {
-    return {settings.readString(section, "TARGET_SYMBOL", "\x1b"),
-            settings.readString(section, "TARGET_FIELD1", ""),
-            settings.readString(section, "TARGET_FIELD2", ""),
-            settings.readString(section, "TARGET_FIELD3", "")};
-}
-
-std::string outputLine(const Cutting& cutting, const LineFormat& format, std::string_view firstLine,
-                       std::string_view lastLine) {
+std::string outputLine(const Cutting& cutting, const TargetFields& format,
+                       std::string_view firstLine, std::string_view lastLine) {
     std::string plu = cutPart(firstLine, cutting.pluStart, cutting.pluLength);
     std::string price = cutPart(firstLine, cutting.priceStart, cutting.priceLength);
     std::string description =
@@ -122,7 +111,7 @@ private:
 void convert(const ConvertRequest& request, const IniFile& settings, Frontend& frontend) {
     ProgressDialog progress(frontend);
     Cutting cutting = readCutting(settings, request.source);
-    LineFormat format = readLineFormat(settings, request.target);
+    TargetFields format = readTargetFields(settings, request.target);
     frontend.clearLogs();
     std::vector<std::string> lines = readInputLines(request.sourceFile);
     OutputFile output(request.targetFile);
