@@ -9,6 +9,13 @@
 
 namespace pondus {
 
+namespace {
+
+// An export asks for a repaint at every record; the eye needs far fewer.
+constexpr qint64 RepaintIntervalMs = 40;
+
+} // namespace
+
 QString decodeText(std::string_view bytes) {
     return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
 }
@@ -34,10 +41,15 @@ void WindowFrontend::setProgress(int percent) {
 }
 
 void WindowFrontend::closeProgress() {
+    flushLogs();
     m_progress.reset();
 }
 
 void WindowFrontend::repaint() {
+    if (m_sinceRepaint.isValid() && m_sinceRepaint.elapsed() < RepaintIntervalMs)
+        return;
+    m_sinceRepaint.start();
+    flushLogs();
     m_widgets.window->repaint();
     if (m_progress)
         m_progress->repaint();
@@ -47,16 +59,27 @@ void WindowFrontend::repaint() {
 }
 
 void WindowFrontend::clearLogs() {
+    m_pendingLog1.clear();
+    m_pendingLog2.clear();
     m_widgets.memo1->clear();
     m_widgets.memo2->clear();
 }
 
 void WindowFrontend::appendLog1(std::string_view line) {
-    m_widgets.memo1->appendPlainText(decodeText(line));
+    m_pendingLog1.append(decodeText(line));
 }
 
 void WindowFrontend::appendLog2(std::string_view line) {
-    m_widgets.memo2->appendPlainText(decodeText(line));
+    m_pendingLog2.append(decodeText(line));
+}
+
+void WindowFrontend::flushLogs() {
+    if (!m_pendingLog1.isEmpty())
+        m_widgets.memo1->appendPlainText(m_pendingLog1.join('\n'));
+    if (!m_pendingLog2.isEmpty())
+        m_widgets.memo2->appendPlainText(m_pendingLog2.join('\n'));
+    m_pendingLog1.clear();
+    m_pendingLog2.clear();
 }
 
 void WindowFrontend::setSendEnabled(bool enabled) {
@@ -68,14 +91,17 @@ void WindowFrontend::setCancelEnabled(bool enabled) {
 }
 
 void WindowFrontend::showErrorMessage(std::string_view text) {
+    flushLogs();
     m_boxes.error(decodeText(text));
 }
 
 void WindowFrontend::showErrorReport(std::string_view text) {
+    flushLogs();
     m_boxes.report(decodeText(text));
 }
 
 void WindowFrontend::showMessage(std::string_view text) {
+    flushLogs();
     m_boxes.information(decodeText(text));
 }
 

@@ -2,7 +2,9 @@
 
 #include "shell/Frontend.h"
 
+#include <QElapsedTimer>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QAbstractButton;
@@ -48,9 +50,16 @@ public:
     void showMessage(std::string_view text) override;
 
 private:
+    // Log lines wait here until the next repaint: appending them one by one to
+    // the panes costs more than the export itself.
+    void flushLogs();
+
     FrontendWidgets m_widgets;
     MessageBoxes& m_boxes;
     std::unique_ptr<TdlgProgressing> m_progress;
+    QStringList m_pendingLog1;
+    QStringList m_pendingLog2;
+    QElapsedTimer m_sinceRepaint;
 };
 
 // A byte text of the shop's code page, for display.
