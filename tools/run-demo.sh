@@ -30,5 +30,7 @@ for target in "ISHIDA BC-3000" "BIZERBA BC-815" "SCALELINK PRO V3" "SCALELINK PR
     "$cli" --app-dir "$demo" send --target "$target"
 done
 echo
+ls -l "$demo/Data/Scale" "$demo/Log/Temp" "$demo/Scale/CAS" "$demo/Scale/CL5500"
+echo
 echo "The scale files are in $demo/Data/Scale, $demo/Log/Temp, $demo/Scale/CAS and $demo/Scale/CL5500;"
 echo "the stand-in link programs recorded their starts in $demo/standin-calls.log."
