@@ -1,6 +1,7 @@
 #include "app/ScaleLog.h"
 
 #include "base/Error.h"
+#include "base/Text.h"
 #include "platform/Paths.h"
 #include "settings/IniFile.h"
 
@@ -10,8 +11,6 @@
 namespace pondus {
 
 namespace {
-
-constexpr char EndOfText = '\x1A';
 
 void appendLines(std::vector<std::string>& lines, const std::string& name) {
     std::vector<std::string> read = readTextLines(name);
@@ -58,21 +57,7 @@ std::vector<std::string> readTextLines(const std::string& name) {
     std::string text(std::istreambuf_iterator<char>(file), {});
     if (file.bad())
         throw Error("File access denied");
-    text = text.substr(0, text.find(EndOfText));
-
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    return splitTextLines(text);
 }
 
 } // namespace pondus

@@ -9,9 +9,13 @@ namespace pondus {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
-char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 
 int digitValue(char c, int base) {
     int value = -1;
@@ -37,8 +41,8 @@ std::string trimBlanks(std::string_view text) {
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
@@ -63,6 +67,23 @@ std::string rightPart(std::string_view text, int n) {
     if (size_t(n) >= text.size())
         return std::string(text);
     return std::string(text.substr(text.size() - size_t(n)));
+}
+
+std::vector<std::string> splitTextLines(std::string_view text) {
+    text = text.substr(0, text.find('\x1a'));
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r' && end < text.size())
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
 }
 
 std::optional<int> parseWholeNumber(std::string_view text) {

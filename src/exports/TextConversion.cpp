@@ -69,8 +69,7 @@ std::string outputLine(const Cutting& cutting, const TargetFields& format,
            format.symbol + description + "\"";
 }
 
-// The lines of the text export: each ends with LF or CR LF, a byte 1A ends the
-// text, and a line break at the very end starts no further line.
+// The lines of the text export.
 std::vector<std::string> readInputLines(const std::string& name) {
     std::ifstream in(resolveName(name), std::ios::binary);
     if (!in)
@@ -79,22 +78,7 @@ std::vector<std::string> readInputLines(const std::string& name) {
     content << in.rdbuf();
     if (in.bad())
         throw Error("Cannot read file \"" + name + "\". " + std::strerror(errno));
-    std::string text = content.str();
-    text = text.substr(0, text.find('\x1a'));
-
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r' && end < text.size())
-            line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
-    return lines;
+    return splitTextLines(content.str());
 }
 
 class ProgressDialog {
