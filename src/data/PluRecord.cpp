@@ -56,6 +56,28 @@ Scaling scalingFromPositions(int calculationPlu, int calculationScale, int facto
             factor};
 }
 
+namespace {
+
+// The scaled value rounded to four decimals, an exact half to the even
+// neighbour. The product with 10000 is itself rounded to a double and can land
+// on an exact half that the scaled value only lies beside (0.01495 is held as
+// 0.014949999...); there the product's rounding error, exact through fma,
+// decides the side.
+double roundedMoneyUnits(double scaled) {
+    double product = scaled * 10000.0;
+    double units = std::nearbyint(product);
+    if (std::fabs(product - units) == 0.5) {
+        double error = std::fma(scaled, 10000.0, -product);
+        if (error > 0)
+            units = std::ceil(product);
+        else if (error < 0)
+            units = std::floor(product);
+    }
+    return units;
+}
+
+} // namespace
+
 int64_t scaleToMoney(double amount, const Scaling& scaling) {
     double scaled;
     if (scaling.mode == ScalingMode::Multiple) {
@@ -65,8 +87,7 @@ int64_t scaleToMoney(double amount, const Scaling& scaling) {
             throw Error("Floating point division by zero");
         scaled = amount / scaling.factor;
     }
-    // nearbyint rounds an exact half to the even neighbour.
-    double units = std::nearbyint(scaled * 10000.0);
+    double units = roundedMoneyUnits(scaled);
     if (!std::isfinite(units) || std::fabs(units) >= 9.2233720368547758e18)
         throw Error("Floating point overflow: the price " + std::to_string(scaled) +
                     " is beyond the range of a money amount");

@@ -55,6 +55,11 @@ TEST(Money, RoundsHalvesToTheEvenNeighbourTwice) {
         {-1.005, one, "-1.00"},
         {-0.004, one, "0.00"},
         {19.99, {ScalingMode::Divide, 1000}, "0.02"},
+        // 0.01495 as a double lies below the half: 0.0149, not 0.0150.
+        {14.95, {ScalingMode::Divide, 1000}, "0.01"},
+        {-14.95, {ScalingMode::Divide, 1000}, "-0.01"},
+        // 0.08505 as a double lies above the half: 0.0851, not 0.0850.
+        {85.05, {ScalingMode::Divide, 1000}, "0.09"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(formatMoney(scaleToMoney(c.amount, c.scaling)), c.formatted) << c.amount;
