@@ -7,7 +7,7 @@
 #include "settings/IniFile.h"
 #include "shell/Frontend.h"
 
-#include <cmath>
+#include <cstdint>
 
 namespace pondus {
 
@@ -55,9 +55,7 @@ void ExportRun::start(RecordSet& stock) {
 
 void ExportRun::advance() {
     ++m_progressCounter;
-    // nearbyint takes an exact half to the even neighbour.
-    double percent = double(m_progressCounter) / double(m_recordCount) * 100.0;
-    m_context.frontend.setProgress(int(std::nearbyint(percent)));
+    m_context.frontend.setProgress(progressPercent(m_progressCounter, m_recordCount));
     m_context.frontend.repaint();
 }
 
@@ -132,6 +130,16 @@ void writeStockFile(ExportRun& run, const LineOf& lineOf, bool readsBarcode) {
     }
     file.close();
     run.finishWithMessage();
+}
+
+// In whole numbers: a floating-point share can fall just beside an exact half.
+int progressPercent(int counter, int total) {
+    int64_t hundredfold = int64_t(counter) * 100;
+    int64_t percent = hundredfold / total;
+    int64_t twiceRest = 2 * (hundredfold % total);
+    if (twiceRest > total || (twiceRest == total && percent % 2 == 1))
+        ++percent;
+    return int(percent);
 }
 
 std::string programName(const SendContext& context, std::string_view runExe) {

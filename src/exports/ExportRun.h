@@ -89,6 +89,10 @@ TargetFields readTargetFields(const IniFile& settings, const std::string& sectio
 using LineOf = std::function<std::string(const PluRecord&)>;
 void writeStockFile(ExportRun& run, const LineOf& lineOf, bool readsBarcode = true);
 
+// The gauge value: counter out of total in percent, rounded to the nearest
+// whole number, an exact half to the even neighbour.
+int progressPercent(int counter, int total);
+
 // Joins a name from the settings to the app folder as the program forms the
 // names of the programs it starts.
 std::string programName(const SendContext& context, std::string_view runExe);

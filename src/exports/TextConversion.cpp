@@ -8,7 +8,6 @@
 #include "shell/SendWorkflow.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -103,8 +102,7 @@ void convert(const ConvertRequest& request, const IniFile& settings, Frontend& f
     std::string firstLine, lastLine;
     int itemNumber = 0;
     for (size_t lineNumber = 1; lineNumber <= lines.size(); ++lineNumber) {
-        // nearbyint takes an exact half to the even neighbour.
-        frontend.setProgress(int(std::nearbyint(double(lineNumber) / double(lines.size()) * 100)));
+        frontend.setProgress(progressPercent(int(lineNumber), int(lines.size())));
         frontend.repaint();
         const std::string& line = lines[lineNumber - 1];
         if (cutting.isStartLine(line)) {
