@@ -95,13 +95,16 @@ TEST_P(PlainExport, ScaleLinkProV31ISampleRecordAndWeightStatus) {
             weight(c.link, c.status);
     }
     ASSERT_EQ(send(V31I), SendResult::Completed);
-    std::vector<std::string> lines = outputLines();
-    ASSERT_EQ(lines.size(), 1 + std::size(cases));
-    EXPECT_EQ(lines[0], "20415,W,1,7,000099,,20415,\"2041500000\",," + Esc + Wings + "\"");
-    for (size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(lines[i + 1], "20415," + std::string(cases[i].modeFlagLife) +
-                                    "000099,,20415,\"2041500000\",," + Esc + Wings + "\"")
-            << cases[i].link;
+    std::string line = "20415,W,1,7,000099,,20415,\"2041500000\",," + Esc + Wings + "\"";
+    std::string expected = line + "\r\n";
+    for (const Case& c : cases)
+        expected += "20415," + std::string(c.modeFlagLife) + "000099,,20415,\"2041500000\",," +
+                    Esc + Wings + "\"\r\n";
+    EXPECT_EQ(output(), expected);
+    ASSERT_GE(frontend.memo1.size(), 2u);
+    EXPECT_EQ(frontend.memo1[1], "20415 " + Wings + " 000099");
+    ASSERT_GE(frontend.memo2.size(), 2u);
+    EXPECT_EQ(frontend.memo2[1], line);
 }
 
 TEST_P(PlainExport, ScaleLinkProV31IWithEveryTargetKeyMissing) {
