@@ -756,7 +756,9 @@ void TfrmPonder::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmPonder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtTarget && event->type() == QEvent::MouseButtonDblClick) {
+    // A disabled field receives no input, but its filter still sees the clicks.
+    if (watched == edtTarget && event->type() == QEvent::MouseButtonDblClick &&
+        edtTarget->isEnabled()) {
         pickTargetFile(QFileDialog::AcceptOpen);
         return true;
     }

@@ -153,6 +153,20 @@ TEST_F(SendTest, FilePickersFillTheTargetFileField) {
     }
 }
 
+TEST_F(SendTest, DisabledTargetFileFieldOpensNoPicker) {
+    sendSettings("TILLV10", "CAS CL5000J");
+    open();
+    auto* field = widget<QLineEdit>("edtTarget");
+    ASSERT_FALSE(field->isEnabled());
+    int pickers = 0;
+    onDialog = [&](QDialog&) {
+        ++pickers;
+        return int(QDialog::Rejected);
+    };
+    QTest::mouseDClick(field, Qt::LeftButton);
+    EXPECT_EQ(pickers, 0);
+}
+
 TEST_F(SendTest, CloseAndTheHiddenCancelButtonCloseTheWindow) {
     for (const char* name : {"lblISchida4", "BitBtn2"}) {
         open();
