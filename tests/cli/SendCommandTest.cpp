@@ -232,3 +232,13 @@ TEST_F(CliSend, ConvertRunsTheTextConversion) {
     EXPECT_EQ(result.code, 1);
     EXPECT_EQ(result.err, "Cannot open file \"Missing.txt\". No such file or directory.\n");
 }
+
+TEST_F(CliSend, NoLaunchPrintsTheCommandLineInsteadOfStartingIt) {
+    withDatabase();
+    Result result = cli({"send", "--target", "ISHIDA ASTRA XT (DIRECT SEND)", "--no-launch"});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(result.out,
+              app.str() + "\\IshidaDriver.exe -u -r -l -fplu -c " + app.str() +
+                  "\\Log\\Temp\\SendPlu.txt ScaleSetup.txt Log\\Temp\\IshidaDrvLog.log\n");
+    EXPECT_TRUE(std::filesystem::exists(app.path() / "Log" / "Temp" / "SendPlu.txt"));
+}
