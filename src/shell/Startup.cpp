@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 std::string normaliseAppFolder(std::string_view folder) {
     std::error_code error;
-    std::string text = fs::absolute(fs::path(std::string(folder)), error).lexically_normal().string();
+    std::string text =
+        fs::absolute(fs::path(std::string(folder)), error).lexically_normal().string();
     while (!text.empty() && (text.back() == '/' || text.back() == '\\'))
         text.pop_back();
     return text;
@@ -71,7 +72,9 @@ std::string defaultTargetFile(std::string_view target, const std::string& appFol
 
 std::string startupSourceFile(IniFile& settings, const std::string& source,
                               const std::string& appFolder) {
-    if (settings.readString(source, "SOURCE_FILE", "").empty())
+    // Without a source system there is no section to store into: a first start
+    // without settings leaves the settings file to the first SEND or Options OK.
+    if (!source.empty() && settings.readString(source, "SOURCE_FILE", "").empty())
         settings.writeString(source, "SOURCE_FILE", appFolder + "\\Data\\Scale\\Scale.txt");
     return settings.readString(source, "SOURCE_FILE", "");
 }

@@ -26,9 +26,9 @@ IniFile openSettingsFile(const std::string& appFolder);
 
 // What Setup.ini and Register.ini hold for the whole run.
 struct RegisterValues {
-    int themeIndex = 0;      // Setup.ini [File] Theme_Skin
-    std::string storeCode;   // Register.ini [STORE] DEFAULT_STORE
-    std::string flagCode;    // Register.ini [SCALE] FLAG_CODE
+    int themeIndex = 0;    // Setup.ini [File] Theme_Skin
+    std::string storeCode; // Register.ini [STORE] DEFAULT_STORE
+    std::string flagCode;  // Register.ini [SCALE] FLAG_CODE
 };
 RegisterValues readRegisterValues(const std::string& appFolder);
 
@@ -36,7 +36,8 @@ RegisterValues readRegisterValues(const std::string& appFolder);
 std::string defaultTargetFile(std::string_view target, const std::string& appFolder);
 
 // The source file shown at start-up: SOURCE_FILE of the source's section,
-// storing app folder\Data\Scale\Scale.txt first when it is empty.
+// storing app folder\Data\Scale\Scale.txt first when it is empty and the
+// source system is not.
 std::string startupSourceFile(IniFile& settings, const std::string& source,
                               const std::string& appFolder);
 // The target file shown at start-up: TARGET_FILE of the target's section,

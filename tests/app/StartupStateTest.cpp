@@ -62,6 +62,19 @@ INSTANTIATE_TEST_SUITE_P(Targets, StartupTargetTest,
                              return std::string(info.param.name);
                          });
 
+TEST_F(WindowTest, WithoutSettingsFileTheFirstOkCreatesIt) {
+    const std::filesystem::path settings = app.path() / "Scale.ini";
+    open();
+    EXPECT_EQ(text("cbSource"), "");
+    EXPECT_EQ(text("lblISchida1"), "");
+    EXPECT_EQ(text("edtTarget"), app.str());
+    EXPECT_FALSE(std::filesystem::exists(settings));
+
+    click("lblISchida2");
+    click("TeButton1");
+    EXPECT_TRUE(std::filesystem::exists(settings));
+}
+
 TEST_F(WindowTest, StartupKeepsAStoredTargetFile) {
     set("GENERAL", "DEFAULT_TARGET", "CAS CL5000J");
     set("CAS CL5000J", "TARGET_FILE", "Scale\\Cas\\Mine.txt");
