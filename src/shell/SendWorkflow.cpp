@@ -65,18 +65,17 @@ void storeSendDefaults(const SendRequest& request, IniFile& settings) {
     settings.writeString(request.target, "TARGET_FILE", request.targetFile);
 }
 
-// The send data module is the current one while it exists; the instance that
-// was current before (the window's start-up instance) is current again after.
+// The send data module is the current one while it exists; after its release
+// no data module is current.
 class SendDataModule {
 public:
     SendDataModule(const SendRequest& request, const Session& session, Frontend& frontend)
-        : m_previous(dmScale),
-          m_module(std::make_unique<TdmScale>(request.source, session.appFolder, frontend)) {
+        : m_module(std::make_unique<TdmScale>(request.source, session.appFolder, frontend)) {
         dmScale = m_module.get();
     }
     ~SendDataModule() {
         m_module.reset();
-        dmScale = m_previous;
+        dmScale = nullptr;
     }
     SendDataModule(const SendDataModule&) = delete;
     SendDataModule& operator=(const SendDataModule&) = delete;
@@ -84,7 +83,6 @@ public:
     TdmScale& module() { return *m_module; }
 
 private:
-    TdmScale* m_previous;
     std::unique_ptr<TdmScale> m_module;
 };
 
