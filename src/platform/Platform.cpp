@@ -32,7 +32,9 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& name) {
     return std::unique_ptr<InstanceLock>(new InstanceLock(reinterpret_cast<long long>(mutex)));
 }
 
-InstanceLock::~InstanceLock() { CloseHandle(reinterpret_cast<HANDLE>(m_handle)); }
+InstanceLock::~InstanceLock() {
+    CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+}
 
 std::string programFolder() {
     char buffer[MAX_PATH];
@@ -59,6 +61,10 @@ bool startProgram(const std::string& program, const std::vector<std::string>& ar
 std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& name) {
     fs::path file = fs::temp_directory_path() / name;
     int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // The file stays behind when its holder ends; one left by another user may
+    // not be writable for us, and a lock needs no more than reading.
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return nullptr;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -68,7 +74,9 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& name) {
     return std::unique_ptr<InstanceLock>(new InstanceLock(fd));
 }
 
-InstanceLock::~InstanceLock() { ::close(int(m_handle)); }
+InstanceLock::~InstanceLock() {
+    ::close(int(m_handle));
+}
 
 std::string programFolder() {
     std::error_code error;
@@ -76,7 +84,9 @@ std::string programFolder() {
     return program.parent_path().string();
 }
 
-bool changeCurrentFolder(const std::string& folder) { return ::chdir(folder.c_str()) == 0; }
+bool changeCurrentFolder(const std::string& folder) {
+    return ::chdir(folder.c_str()) == 0;
+}
 
 bool startProgram(const std::string& program, const std::vector<std::string>& arguments) {
     // A double fork: the link program outlives us and never becomes our zombie.
@@ -98,7 +108,8 @@ bool startProgram(const std::string& program, const std::vector<std::string>& ar
     if (child == 0) {
         ::setsid();
         pid_t grandchild = 0;
-        int status = ::posix_spawn(&grandchild, program.c_str(), nullptr, nullptr, argv.data(), environ);
+        int status =
+            ::posix_spawn(&grandchild, program.c_str(), nullptr, nullptr, argv.data(), environ);
         char started = status == 0 ? 1 : 0;
         (void)!::write(report[1], &started, 1);
         ::_exit(0);

@@ -34,3 +34,23 @@ TEST(InstanceLock, OnlyOneProcessHoldsItAndItIsFreedWithTheHolder) {
     EXPECT_TRUE(otherProcessCanLock("POS_SCALE_BRIDGE"));
     ::unsetenv("TMPDIR");
 }
+
+TEST(InstanceLock, LockFileLeftByAnotherUserDoesNotBlockTheNextStart) {
+    test::TempFolder folder;
+    std::filesystem::permissions(folder.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(folder.write("POS_SCALE_BRIDGE", ""),
+                                 std::filesystem::perms(0444));
+    ::setenv("TMPDIR", folder.str().c_str(), 1);
+    pid_t child = ::fork();
+    if (child == 0) {
+        // Root writes any file: the other user must be a real one.
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(2);
+        ::_exit(InstanceLock::acquire("POS_SCALE_BRIDGE") ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ::unsetenv("TMPDIR");
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
