@@ -15,4 +15,8 @@ std::string firebirdMessage(const ISC_STATUS* status);
 std::string firebirdAttachParameters(const std::string& user, const std::string& password,
                                      const std::string& charset);
 
+// Stops the client's and the embedded engine's threads when the process ends,
+// so that it ends cleanly; called before the first attach.
+void stopFirebirdAtExit();
+
 } // namespace pondus::data

@@ -19,6 +19,13 @@ std::string firebirdMessage(const ISC_STATUS* status) {
     return message.empty() ? "Firebird error" : message;
 }
 
+void stopFirebirdAtExit() {
+    struct Stopper {
+        ~Stopper() { fb_shutdown(0, fb_shutrsn_app_stopped); }
+    };
+    static const Stopper stopper;
+}
+
 std::string firebirdAttachParameters(const std::string& user, const std::string& password,
                                      const std::string& charset) {
     std::string block(1, char(isc_dpb_version1));
@@ -317,6 +324,7 @@ private:
 class FirebirdConnection : public Connection {
 public:
     explicit FirebirdConnection(const ConnectionSettings& settings) {
+        stopFirebirdAtExit();
         std::string parameters =
             firebirdAttachParameters(settings.user, settings.password, settings.charset);
         ISC_STATUS_ARRAY status;
