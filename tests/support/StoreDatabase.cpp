@@ -9,18 +9,6 @@
 #include <stdexcept>
 #include <vector>
 
-#ifdef __SANITIZE_ADDRESS__
-// The Firebird client and engine keep process-wide state (character set
-// converters, ICU tables, big-number constants) that they never free.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfbclient.so\n"
-           "leak:libEngine12.so\n"
-           "leak:libicuuc.so\n"
-           "leak:libicui18n.so\n"
-           "leak:libtommath.so\n";
-}
-#endif
-
 namespace pondus::test {
 
 namespace fs = std::filesystem;
@@ -122,6 +110,7 @@ public:
         parameters += char(SQL_DIALECT_V6);
         ISC_STATUS_ARRAY status;
         std::string name = file.string();
+        data::stopFirebirdAtExit();
         if (isc_create_database(status, short(name.size()), name.c_str(), &m_db,
                                 short(parameters.size()), parameters.data(), 0))
             throw std::runtime_error("cannot create " + name + ": " +
