@@ -1,14 +1,17 @@
 #include "platform/Platform.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +21,51 @@ extern char** environ;
 namespace pondus {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+fs::path temporaryBeside(const fs::path& path) {
+    fs::path temporary = path;
+    temporary += ".tmp~";
+    return temporary;
+}
+
+// Writes and syncs a new file; false when any part fails.
+bool writeSynced(const fs::path& path, std::string_view bytes) {
+    std::FILE* out = std::fopen(path.string().c_str(), "wb");
+    if (!out)
+        return false;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    written = std::fflush(out) == 0 && written;
+#ifdef _WIN32
+    written = _commit(_fileno(out)) == 0 && written;
+#else
+    written = ::fsync(fileno(out)) == 0 && written;
+#endif
+    return std::fclose(out) == 0 && written;
+}
+
+} // namespace
+
+bool replaceFileContent(const fs::path& path, std::string_view bytes) {
+    fs::path temporary = temporaryBeside(path);
+    std::error_code error;
+    bool done = writeSynced(temporary, bytes);
+    fs::file_status old = fs::status(path, error);
+    if (done && fs::exists(old)) {
+        fs::permissions(temporary, old.permissions(), error);
+        done = !error;
+    }
+#ifdef _WIN32
+    done = done && MoveFileExA(temporary.string().c_str(), path.string().c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    done = done && std::rename(temporary.c_str(), path.c_str()) == 0;
+#endif
+    if (!done)
+        fs::remove(temporary, error);
+    return done;
+}
 
 #ifdef _WIN32
 
@@ -34,6 +82,19 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& name) {
 
 InstanceLock::~InstanceLock() {
     CloseHandle(reinterpret_cast<HANDLE>(m_handle));
+}
+
+FileStamp fileStamp(const fs::path& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.wstring().c_str(), GetFileExInfoStandard, &data))
+        return {};
+    return {true, 0, (unsigned long long)data.nFileSizeHigh << 32 | data.nFileSizeLow,
+            (long long)((unsigned long long)data.ftLastWriteTime.dwHighDateTime << 32 |
+                        data.ftLastWriteTime.dwLowDateTime)};
+}
+
+void syncFolder(const fs::path&) {
+    // MOVEFILE_WRITE_THROUGH has made the switch durable already.
 }
 
 std::string programFolder() {
@@ -76,6 +137,23 @@ std::unique_ptr<InstanceLock> InstanceLock::acquire(const std::string& name) {
 
 InstanceLock::~InstanceLock() {
     ::close(int(m_handle));
+}
+
+FileStamp fileStamp(const fs::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return {};
+    return {true, (unsigned long long)info.st_dev << 32 ^ info.st_ino,
+            (unsigned long long)info.st_size,
+            (long long)info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
+}
+
+void syncFolder(const fs::path& folder) {
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 std::string programFolder() {

@@ -2,38 +2,16 @@
 
 #include "base/Error.h"
 #include "base/Text.h"
+#include "platform/Platform.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace pondus {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct FileStamp {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long modifiedNs = 0;
-
-    bool operator==(const FileStamp&) const = default;
-};
-
-FileStamp stampOf(const fs::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return {};
-    return {true, info.st_dev, info.st_ino, info.st_size,
-            (long long)info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
-}
 
 std::vector<std::string> splitLines(const std::string& content) {
     std::vector<std::string> lines;
@@ -121,7 +99,7 @@ IniFile::IniFile(IniFile&&) noexcept = default;
 IniFile& IniFile::operator=(IniFile&&) noexcept = default;
 
 IniFile::Lines& IniFile::load() const {
-    FileStamp stamp = stampOf(m_path);
+    FileStamp stamp = fileStamp(m_path);
     if (m_cache && m_cache->stamp == stamp)
         return *m_cache;
     auto fresh = std::make_unique<Lines>();
@@ -203,29 +181,14 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     for (const std::string& line : lines)
         content += line + "\r\n";
 
-    const std::string failure = "Unable to write to " + m_path.string();
-    struct stat info {};
-    bool exists = ::stat(m_path.c_str(), &info) == 0;
     // A file without write permission is read-only for everyone, root included,
     // as a read-only file is on the shops' PCs.
-    if (exists && (info.st_mode & S_IWUSR) == 0)
-        throw Error(failure);
-
-    fs::path temporary = m_path;
-    temporary += ".tmp~";
-    FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out)
-        throw Error(failure);
-    bool written = std::fwrite(content.data(), 1, content.size(), out) == content.size();
-    written = std::fflush(out) == 0 && written;
-    written = ::fsync(fileno(out)) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    if (written && exists)
-        written = ::chmod(temporary.c_str(), info.st_mode & 07777) == 0;
-    if (!written || std::rename(temporary.c_str(), m_path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw Error(failure);
-    }
+    std::error_code error;
+    fs::file_status status = fs::status(m_path, error);
+    bool readOnly =
+        fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+    if (readOnly || !replaceFileContent(m_path, content))
+        throw Error("Unable to write to " + m_path.string());
 }
 
 void IniFile::writeBool(std::string_view section, std::string_view key, bool value) {
@@ -234,12 +197,8 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
 
 void IniFile::flush() {
     // Every store is synced before it replaces the file; what is left to make
-    // durable is the folder entry of the last rename.
-    int folder = ::open(m_path.parent_path().empty() ? "." : m_path.parent_path().c_str(), O_RDONLY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
+    // durable is the folder entry of the last switch.
+    syncFolder(m_path.parent_path());
 }
 
 } // namespace pondus
