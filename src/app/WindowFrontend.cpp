@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QStringDecoder>
 
 namespace pondus {
 
@@ -17,7 +18,13 @@ constexpr qint64 RepaintIntervalMs = 40;
 } // namespace
 
 QString decodeText(std::string_view bytes) {
-    return QString::fromLocal8Bit(bytes.data(), qsizetype(bytes.size()));
+    QStringDecoder system(QStringDecoder::System, QStringConverter::Flag::Stateless);
+    QString text = system.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (!system.hasError())
+        return text;
+    // Shop data in a single-byte code page on a system whose locale is UTF-8:
+    // show each byte as its own character rather than as a replacement mark.
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
 std::string encodeText(const QString& text) {

@@ -62,7 +62,8 @@ private:
     QElapsedTimer m_sinceRepaint;
 };
 
-// A byte text of the shop's code page, for display.
+// A byte text of the shop's code page, for display: decoded with the system's
+// locale, or byte by byte when it is not valid text of that locale.
 QString decodeText(std::string_view bytes);
 // A typed text, as the bytes the core works with.
 std::string encodeText(const QString& text);
