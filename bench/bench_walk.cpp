@@ -7,6 +7,7 @@
 #include "data/Alias.h"
 #include "data/DataModule.h"
 #include "data/Query.h"
+#include "data/StoreQueries.h"
 #include "settings/IniFile.h"
 #include "support/RecordingFrontend.h"
 #include "support/StoreDatabase.h"
@@ -21,7 +22,6 @@
 
 namespace fs = std::filesystem;
 using pondus::RecordSet;
-using pondus::data::FieldType;
 using pondus::test::Engine;
 using pondus::test::StoreDatabase;
 
@@ -111,40 +111,19 @@ Timing walkOneByOne(const std::string& appFolder) {
     auto start = std::chrono::steady_clock::now();
     auto connection = pondus::data::connectAlias(appFolder, "POSAPP");
     RecordSet stock("tblStock"), prices("tblStockPrice"), weights("qryWeight");
-    pondus::data::openQuery(stock, *connection,
-                            "Select\n*\nFrom\nMas_Stock\nWhere\nM_Type='PW' or M_Type='PP'\n"
-                            "Order By\nM_PluLinkID",
-                            {});
+    pondus::data::openQuery(stock, *connection, pondus::data::stockSql, {});
     prices.setFilterText(pondus::priceLevelFilter("P1"));
     prices.setFiltered(true);
-    pondus::data::openDetailQuery(
-        prices, *connection,
-        "Select\nM_PluCode, M_Price, M_PluLinkID, M_Level,\nM_DateFrom, M_DateTo, M_DateActive, "
-        "\nM_TimeFrom, M_TimeTo, M_TimeActive,\nM_DiscPrice\nFrom\nMas_Stock_Price\nWhere\n"
-        "(M_Qty = 1) and \n(M_OfQty = 1) and\n(M_PluLinkID=:M_PluLinkID)",
-        {{"M_PLUCODE", FieldType::Text},
-         {"M_PRICE", FieldType::Float},
-         {"M_PLULINKID", FieldType::Text},
-         {"M_LEVEL", FieldType::FixedText},
-         {"M_DATEFROM", FieldType::DateTime},
-         {"M_DATETO", FieldType::DateTime},
-         {"M_DATEACTIVE", FieldType::FixedText},
-         {"M_DISCPRICE", FieldType::Float},
-         {"M_TIMEFROM", FieldType::DateTime},
-         {"M_TIMETO", FieldType::DateTime},
-         {"M_TIMEACTIVE", FieldType::FixedText}},
-        stock, 1);
-    pondus::data::openDetailQuery(weights, *connection,
-                                  "Select\n* \nFrom\nMas_Stock_Weight\nWhere\n"
-                                  "M_PluLinkID=:M_PluLinkID",
-                                  {{"M_PLULINKID", FieldType::Text}, {"M_STATUS", FieldType::Text}},
-                                  stock, 1);
+    pondus::data::openDetailQuery(prices, *connection, pondus::data::stockPriceSql,
+                                  pondus::data::stockPriceFields(stock), stock, 1);
+    pondus::data::openDetailQuery(weights, *connection, pondus::data::weightSql,
+                                  pondus::data::weightFields, stock, 1);
     return walk(stock, prices, weights, start);
 }
 
 void report(const char* engine, const char* way, const Timing& timing) {
-    std::printf("%-28s %-34s %8d records  open %7.3f s  walk %7.3f s  total %7.3f s\n", engine,
-                way, timing.records, timing.open, timing.walk, timing.open + timing.walk);
+    std::printf("%-28s %-34s %8d records  open %7.3f s  walk %7.3f s  total %7.3f s\n", engine, way,
+                timing.records, timing.open, timing.walk, timing.open + timing.walk);
     std::fflush(stdout);
 }
 
@@ -213,8 +192,7 @@ int main(int argc, char** argv) {
             db.exec(populationScript(items));
         }
         fs::permissions(folder / "POSAPP.fdb", fs::perms::all & ~fs::perms::others_exec &
-                                                   ~fs::perms::group_exec &
-                                                   ~fs::perms::owner_exec);
+                                                   ~fs::perms::group_exec & ~fs::perms::owner_exec);
         pondus::IniFile aliases(folder / "Alias.ini");
         aliases.writeString("POSAPP", "DATABASE", server + ":" + (folder / "POSAPP.fdb").string());
         aliases.writeString("POSAPP", "PASSWORD", password);
