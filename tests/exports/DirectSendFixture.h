@@ -46,10 +46,10 @@ inline std::filesystem::path standinFolder() {
            "standins";
 }
 
-// Waits (at most a few seconds) until the file holds the text, since the
+// Waits (at most half a minute, for a loaded machine) until the file holds the text, since the
 // stand-ins run detached; gives what the file holds then.
 inline std::string waitForText(const std::filesystem::path& file, std::string_view text) {
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         std::string content = readFile(file);
         if (content.find(text) != std::string::npos)
             return content;
