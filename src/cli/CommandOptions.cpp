@@ -1,6 +1,12 @@
 #include "cli/CommandOptions.h"
 
+#include "cli/Cli.h"
+#include "cli/TerminalFrontend.h"
+#include "platform/Platform.h"
+#include "shell/Frontend.h"
+
 #include <cctype>
+#include <ostream>
 
 namespace pondus::cli {
 
@@ -104,6 +110,30 @@ std::optional<CommandOptions> parseOptions(const std::vector<std::string>& args,
         }
     }
     return options;
+}
+
+int runTerminalCommand(Context& context, const std::vector<std::string>& args,
+                       const TerminalCommand& command, const TerminalAction& action) {
+    std::string problem;
+    std::optional<CommandOptions> options = parseOptions(args, command.allowed, problem);
+    if (!options) {
+        context.err << "pondus-cli " << command.name << ": " << problem << "\n" << command.usage;
+        return UsageError;
+    }
+    std::unique_ptr<InstanceLock> lock = takeInstanceLock(context);
+    if (!lock)
+        return Failure;
+
+    TerminalFrontend frontend(context.out, context.err, context.errIsTerminal);
+    bool completed = false;
+    try {
+        completed = action(*options, frontend);
+    } catch (const std::exception& error) {
+        reportError(frontend, error.what());
+    }
+    if (options->log)
+        frontend.printLogs(context.out);
+    return completed ? Success : Failure;
 }
 
 } // namespace pondus::cli

@@ -2,12 +2,16 @@
 
 #include "base/DateTime.h"
 
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace pondus::cli {
+
+struct Context;
+class TerminalFrontend;
 
 // The options of send and convert; each replaces what the window would hold
 // after start-up.
@@ -31,5 +35,19 @@ std::optional<CommandOptions> parseOptions(const std::vector<std::string>& args,
 // "DD/MM/YYYY" and "YYYY-MM-DDTHH:MM", valid calendar dates and times only.
 std::optional<DateTime> parseDayMonthYear(const std::string& text);
 std::optional<DateTime> parseDateTimeMinute(const std::string& text);
+
+// What send and convert share around their action: the options the command
+// allows (a usage error exits 2 with the usage text), the single-instance
+// lock, a terminal frontend, an escaping error shown as the general error
+// report, and the log panes printed for --log. The action returns whether the
+// command ran to its end.
+struct TerminalCommand {
+    const char* name;
+    std::set<std::string> allowed;
+    const char* usage;
+};
+using TerminalAction = std::function<bool(const CommandOptions&, TerminalFrontend&)>;
+int runTerminalCommand(Context& context, const std::vector<std::string>& args,
+                       const TerminalCommand& command, const TerminalAction& action);
 
 } // namespace pondus::cli

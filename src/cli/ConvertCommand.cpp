@@ -35,30 +35,15 @@ ConvertRequest startupRequest(IniFile& settings, const CommandOptions& options,
 } // namespace
 
 int runConvertCommand(Context& context, const std::vector<std::string>& args) {
-    std::string problem;
-    std::optional<CommandOptions> options =
-        parseOptions(args, {"--target", "--target-file", "--source-file", "--log"}, problem);
-    if (!options) {
-        context.err << "pondus-cli convert: " << problem << "\n" << ConvertUsage;
-        return UsageError;
-    }
-    std::unique_ptr<InstanceLock> lock = takeInstanceLock(context);
-    if (!lock)
-        return Failure;
-
-    TerminalFrontend frontend(context.out, context.err, context.errIsTerminal);
-    bool converted = false;
-    try {
-        IniFile settings = openSettingsFile(context.appFolder);
-        ConvertRequest request = startupRequest(settings, *options, context.appFolder);
-        Session session{context.appFolder, settings, ""};
-        converted = runTextConversion(request, session, frontend);
-    } catch (const std::exception& error) {
-        reportError(frontend, error.what());
-    }
-    if (options->log)
-        frontend.printLogs(context.out);
-    return converted ? Success : Failure;
+    TerminalCommand command{
+        "convert", {"--target", "--target-file", "--source-file", "--log"}, ConvertUsage};
+    return runTerminalCommand(
+        context, args, command, [&](const CommandOptions& options, TerminalFrontend& frontend) {
+            IniFile settings = openSettingsFile(context.appFolder);
+            ConvertRequest request = startupRequest(settings, options, context.appFolder);
+            Session session{context.appFolder, settings, ""};
+            return runTextConversion(request, session, frontend);
+        });
 }
 
 } // namespace pondus::cli

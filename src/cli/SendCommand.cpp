@@ -55,40 +55,25 @@ SendRequest startupRequest(IniFile& settings, const CommandOptions& options,
 } // namespace
 
 int runSendCommand(Context& context, const std::vector<std::string>& args) {
-    std::string problem;
-    std::optional<CommandOptions> options =
-        parseOptions(args,
-                     {"--source", "--target", "--target-file", "--source-file", "--changed-since",
-                      "--at", "--no-launch", "--log"},
-                     problem);
-    if (!options) {
-        context.err << "pondus-cli send: " << problem << "\n" << SendUsage;
-        return UsageError;
-    }
-    std::unique_ptr<InstanceLock> lock = takeInstanceLock(context);
-    if (!lock)
-        return Failure;
-
-    TerminalFrontend frontend(context.out, context.err, context.errIsTerminal);
-    DetachedStarter detached;
-    PrintingStarter printing(context.out);
-    ProgramStarter& starter = options->noLaunch ? static_cast<ProgramStarter&>(printing) : detached;
-    int code = Failure;
-    try {
-        IniFile settings = openSettingsFile(context.appFolder);
-        SendRequest request = startupRequest(settings, *options, context.appFolder);
-        Session session{context.appFolder, settings,
-                        readRegisterValues(context.appFolder).flagCode};
-        SendResult result = runSend(request, session, frontend, starter);
-        if (result == SendResult::NothingToDo)
-            context.err << "No target model is selected\n";
-        code = result == SendResult::Completed ? Success : Failure;
-    } catch (const std::exception& error) {
-        reportError(frontend, error.what());
-    }
-    if (options->log)
-        frontend.printLogs(context.out);
-    return code;
+    TerminalCommand command{"send",
+                            {"--source", "--target", "--target-file", "--source-file",
+                             "--changed-since", "--at", "--no-launch", "--log"},
+                            SendUsage};
+    return runTerminalCommand(
+        context, args, command, [&](const CommandOptions& options, TerminalFrontend& frontend) {
+            DetachedStarter detached;
+            PrintingStarter printing(context.out);
+            ProgramStarter& starter =
+                options.noLaunch ? static_cast<ProgramStarter&>(printing) : detached;
+            IniFile settings = openSettingsFile(context.appFolder);
+            SendRequest request = startupRequest(settings, options, context.appFolder);
+            Session session{context.appFolder, settings,
+                            readRegisterValues(context.appFolder).flagCode};
+            SendResult result = runSend(request, session, frontend, starter);
+            if (result == SendResult::NothingToDo)
+                context.err << "No target model is selected\n";
+            return result == SendResult::Completed;
+        });
 }
 
 } // namespace pondus::cli
