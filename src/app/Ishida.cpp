@@ -45,16 +45,6 @@ constexpr const char* StatusCaption = "Weighed items from the shop to the label 
 constexpr const char* FileFilter = "Text file (*.txt)|*.txt|Any file (*.*)|*.*";
 constexpr const char* DateFormat = "dd/MM/yyyy";
 
-const QStringList TargetModels = {"ISHIDA BC-3000",
-                                  "BIZERBA BC-815",
-                                  "SCALELINK PRO V3",
-                                  "SCALELINK PRO V31I",
-                                  "ISHIDA ASTRA XT (DIRECT SEND)",
-                                  "ISHIDA BC4000 (DIRECT SEND)",
-                                  "CAS CL5000J",
-                                  "CAS CL5500J",
-                                  "CAS CL5200J"};
-
 const QStringList WeightBases = {"1 KG", "100 G", "1 G", "1 MG"};
 
 // The target models whose export routine fixes the file name itself.
@@ -312,7 +302,8 @@ QWidget* TfrmPonder::buildOptionPage() {
     cbTarget->setEditable(true);
     cbTarget->setInsertPolicy(QComboBox::NoInsert);
     cbTarget->setCompleter(nullptr);
-    cbTarget->addItems(TargetModels);
+    for (std::string_view model : targetModelNames())
+        cbTarget->addItem(QString::fromLatin1(model.data(), qsizetype(model.size())));
     wwDBLookupCombo1 =
         new LookupCombo({"Code", "Description", "Other Description"}, {10, 30, 30}, page);
     wwDBLookupCombo1->setObjectName("wwDBLookupCombo1");

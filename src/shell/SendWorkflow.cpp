@@ -24,7 +24,8 @@ struct TargetModel {
     bool tillv10Only;
 };
 
-// The target models in the order SEND tests them; compared exactly, letter case included.
+// The target models in the order SEND tests them and the selector lists them;
+// compared exactly, letter case included.
 constexpr TargetModel targetModels[] = {
     {"ISHIDA BC-3000", exportIshidaBc3000, true},
     {"BIZERBA BC-815", exportBizerbaBc815, true},
@@ -126,6 +127,13 @@ void prepareAndExport(const SendRequest& request, Session& session, Frontend& fr
 }
 
 } // namespace
+
+std::vector<std::string_view> targetModelNames() {
+    std::vector<std::string_view> names;
+    for (const TargetModel& model : targetModels)
+        names.push_back(model.text);
+    return names;
+}
 
 SendResult runSend(const SendRequest& request, Session& session, Frontend& frontend,
                    ProgramStarter& starter) {

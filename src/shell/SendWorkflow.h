@@ -3,6 +3,8 @@
 #include "base/DateTime.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace pondus {
 
@@ -19,14 +21,14 @@ struct Session {
 
 // What the window holds when SEND starts.
 struct SendRequest {
-    std::string targetLabel;     // caption of the big target label lblISchida1
-    std::string source;          // cbSource
-    std::string target;          // cbTarget
-    std::string sourceFile;      // edtSource
-    std::string targetFile;      // edtTarget
-    bool changedSince = false;   // CheckBox1
-    DateTime changedSinceDate;   // wwDBDateTimePicker1
-    DateTime clock;              // the export's today and now
+    std::string targetLabel;   // caption of the big target label lblISchida1
+    std::string source;        // cbSource
+    std::string target;        // cbTarget
+    std::string sourceFile;    // edtSource
+    std::string targetFile;    // edtTarget
+    bool changedSince = false; // CheckBox1
+    DateTime changedSinceDate; // wwDBDateTimePicker1
+    DateTime clock;            // the export's today and now
 };
 
 enum class SendResult {
@@ -35,6 +37,9 @@ enum class SendResult {
     Completed,   // the export routine (if any) ran to its end
     Failed,      // an error ended the send; the general error report was shown
 };
+
+// The nine target models, in the order the target selector lists them.
+std::vector<std::string_view> targetModelNames();
 
 // The SEND action: the checks, the settings stored, the send data module, the
 // price-level filter, the export routine of the target model, the release.

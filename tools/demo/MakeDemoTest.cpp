@@ -4,6 +4,7 @@
 
 #include "platform/Paths.h"
 #include "settings/IniFile.h"
+#include "shell/SendWorkflow.h"
 #include "support/TempFolder.h"
 
 #include <algorithm>
@@ -23,18 +24,6 @@ namespace fs = std::filesystem;
 using pondus::IniFile;
 using pondus::test::readFile;
 using pondus::test::TempFolder;
-
-const char* const targetModels[] = {
-    "ISHIDA BC-3000",
-    "BIZERBA BC-815",
-    "SCALELINK PRO V3",
-    "SCALELINK PRO V31I",
-    "ISHIDA ASTRA XT (DIRECT SEND)",
-    "ISHIDA BC4000 (DIRECT SEND)",
-    "CAS CL5000J",
-    "CAS CL5500J",
-    "CAS CL5200J",
-};
 
 int runMakeDemo(const fs::path& folder) {
     std::string command = "'" PONDUS_MAKE_DEMO "' '" + folder.string() + "'";
@@ -196,7 +185,8 @@ TEST_F(MakeDemoTest, EveryTargetModelHasWidthsThatFitTheCatalog) {
                               .count("SELECT MAX(LENGTH(M_Scan_Code)) FROM Mas_Scan_Plu "
                                      "WHERE M_Scale = 'T'");
     IniFile ini = settings();
-    for (const char* model : targetModels) {
+    for (std::string_view name : pondus::targetModelNames()) {
+        std::string model(name);
         SCOPED_TRACE(model);
         int codeWidth = ini.readWholeNumberText(model, "SOURCE_PLUL", "0");
         EXPECT_GE(codeWidth, longestCode);
@@ -204,8 +194,7 @@ TEST_F(MakeDemoTest, EveryTargetModelHasWidthsThatFitTheCatalog) {
         EXPECT_GE(ini.readWholeNumberText(model, "SOURCE_DESCL", "0"), longestDesc);
         EXPECT_NE(ini.readString(model, "TARGET_FILE", ""), "");
         EXPECT_EQ(ini.readString(model, "TARGET_SYMBOL", "absent"), "absent");
-        if (std::string_view(model) == "CAS CL5000J" ||
-            std::string_view(model) == "ISHIDA BC4000 (DIRECT SEND)") {
+        if (model == "CAS CL5000J" || model == "ISHIDA BC4000 (DIRECT SEND)") {
             EXPECT_GE(codeWidth, longestScanCode);
         }
     }
